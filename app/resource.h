@@ -1,0 +1,53 @@
+// Resource identifiers of the tester.
+#pragma once
+
+// Dialogs
+#define IDD_TESTER_DIALOG 102
+#define IDD_WAIT_DIALOG 103
+
+// Icons
+#define IDR_MAINFRAME 128
+
+// Controls of the main dialog
+#define IDC_SCAN 1000
+#define IDC_EXIT 1001
+#define IDC_SYSTEM_CHECK_GROUP 1002
+#define IDC_RAM 1003
+#define IDC_FREE_HD 1005
+#define IDC_SCAN_GROUP 1006
+#define IDC_PRODUCT_ID 1007
+#define IDC_CONNECT_PORT 1008
+#define IDC_CONNECT_MODE 1009
+#define IDC_SCAN_TEST 1010
+#define IDC_SUGGEST_GROUP 1011
+#define IDC_SUGGEST_TEXT 1012
+#define IDC_WARMUP_TIME 1013
+#define IDC_EXE_VERSION 1014
+#define IDC_DLL_VERSION 1015
+#define IDC_VXD_VERSION 1016
+#define IDC_PREVIEW 1017
+#define IDC_ELAPSED_TIME 1018
+
+// Controls of the wait box (numbers shared with the main dialog)
+#define IDC_WAIT_SPEC 1013
+#define IDC_WAIT_TEXT 1014
+
+// Strings
+#define IDS_FREE_MEMORY 1100
+#define IDS_FREE_HD 1101
+#define IDS_PRODUCT_ID 1102
+#define IDS_CONNECT_PORT_LPT 1103
+#define IDS_CONNECT_MODE 1104
+#define IDS_SCAN_TEST 1105
+#define IDS_SCAN_SPEC 1106
+#define IDS_WAIT_SCANNING 1107
+#define IDS_NOT_FOUND_LPT 1108
+#define IDS_EPP_SUGGEST 1109
+#define IDS_SCANNER_CHECK 1110
+#define IDS_EXIT 1111
+#define IDS_SYSTEM_CHECK 1112
+#define IDS_PERF_SUGGEST 1113
+#define IDS_PREVIEW 1114
+#define IDS_CONNECT_PORT_USB 1115
+#define IDS_NOT_FOUND_USB 1116
+#define IDS_CONNECT_PORT 1117

@@ -1,0 +1,55 @@
+# Shared steps of the run and test commands: install what is missing, build, prepare Wine.
+# Sourced, not run.
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+PACKAGES="cmake make python3 g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools googletest
+  wine64 wine fonts-wine xvfb xauth imagemagick xdotool clang libclang-rt-14-dev"
+
+log() { printf '== %s\n' "$*" >&2; }
+
+as_root() {
+  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+ensure_packages() {
+  local missing=()
+  for p in $PACKAGES; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    log "installing ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+}
+
+# build ARCH TESTING(ON|OFF): configures and builds build/ARCH.
+build() {
+  local arch=$1 testing=$2 dir="$BUILD/$1"
+  log "building $arch"
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$testing" >"$dir.configure.log" 2>&1 ||
+    { cat "$dir.configure.log"; return 1; }
+  cmake --build "$dir" -j "$(nproc)" >"$dir.build.log" 2>&1 || { tail -60 "$dir.build.log"; return 1; }
+}
+
+# Wine settings for the prefix inside build/x86_64.
+wine_env() {
+  export WINEPREFIX="$BUILD/x86_64/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# Creates the prefix once. Windows draw their own captions, since Xvfb has no window manager.
+prepare_wine_prefix() {
+  wine_env
+  if [ ! -f "$WINEPREFIX/.prepared" ]; then
+    log "creating the Wine prefix (about 15 s)"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.prepared"
+  fi
+}
