@@ -5,6 +5,9 @@ source "$(dirname "$0")/common.sh"
 
 prepare_wine_prefix
 wineserver -p
+# Start Wine's background services now, detached from any test's output: a service
+# started by a test would inherit its pipes and keep CTest waiting for their end.
+wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 trap 'wineserver -k >/dev/null 2>&1 || true; wineserver -w >/dev/null 2>&1 || true' EXIT
 status=0
 ctest --test-dir "$BUILD/x86_64" --output-on-failure -j 2 --timeout 300 || status=$?
