@@ -46,10 +46,12 @@ prepare_wine_prefix() {
   wine_env
   if [ ! -f "$WINEPREFIX/.prepared" ]; then
     log "creating the Wine prefix (about 15 s)"
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
+    # A wineserver kept alive by an earlier run would make -w wait for ever: stop it first.
+    wineserver -k >/dev/null 2>&1 || true
+    wineboot -i >/dev/null 2>&1 </dev/null || true
+    timeout 120 wineserver -w || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
+    timeout 120 wineserver -w || true
     touch "$WINEPREFIX/.prepared"
   fi
 }

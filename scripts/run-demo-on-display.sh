@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The headless run on a virtual display: the tester worked by demo_driver, screenshots kept as PNG.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+demo="$1"
+
+prepare_wine_prefix
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+
+status=0
+wine "$demo/demo_driver.exe" "$demo/tester.exe" \
+  print "screenshot:$demo/tester.bmp" \
+  click:exit exitcode:1 || status=$?
+
+for bmp in "$demo"/*.bmp; do
+  [ -e "$bmp" ] || continue
+  # Crop to the tester's part of the screen, where the dialog stands.
+  convert "$bmp" -crop 560x370+0+0 +repage "${bmp%.bmp}.png" && rm -f "$bmp"
+  log "screenshot: ${bmp%.bmp}.png"
+done
+exit $status
