@@ -40,15 +40,17 @@ struct GuardedLine {
     int32_t nBytes;
 };
 
-// Opens, reads the features twice and sets a preview, as a scan run does.
-void OpenForPreview(TelmorDll& dll, DrvFeatures* f)
+// Opens, reads the features twice, sets a preview and starts it, as a scan run does.
+void StartPreview(TelmorDll& dll, DrvFeatures* f)
 {
+    ASSERT_TRUE(dll.Loaded());
     std::memset(f, 0, sizeof(*f));
     ASSERT_EQ(dll.Open(), 0);
     ASSERT_EQ(dll.GetFeatures(f), 0);
     ASSERT_EQ(dll.GetFeatures(f), 0);
     SetPreview(f);
     ASSERT_EQ(dll.SetParameter(f), 0);
+    ASSERT_EQ(dll.StartScan(), 0);
 }
 } // namespace
 
@@ -69,10 +71,8 @@ TEST(Contract, CloseAfterAFailedOpenIsAccepted)
 TEST(Contract, AfterCloseNoLinesButStopHomeCloseAccepted)
 {
     TelmorDll dll(kFast);
-    ASSERT_TRUE(dll.Loaded());
     DrvFeatures f;
-    OpenForPreview(dll, &f);
-    ASSERT_EQ(dll.StartScan(), 0);
+    ASSERT_NO_FATAL_FAILURE(StartPreview(dll, &f));
     GuardedLine line(1276);
     DrvImageBlock block = line.Block(f.nRight);
     ASSERT_EQ(dll.GetImage(&block), 0);
@@ -136,10 +136,8 @@ TEST(Contract, DefaultsAndAPreviewOfTheWholeBedAt50Dpi)
 TEST(Contract, ImageBlockThatDoesNotFitTheLineIsRefused)
 {
     TelmorDll dll(kFast);
-    ASSERT_TRUE(dll.Loaded());
     DrvFeatures f;
-    OpenForPreview(dll, &f);
-    ASSERT_EQ(dll.StartScan(), 0);
+    ASSERT_NO_FATAL_FAILURE(StartPreview(dll, &f));
     const struct {
         int32_t nBytesPerLine, nRight;
         bool bBuffer;
@@ -267,8 +265,7 @@ TEST(Contract, PictureIsStretchedToTheAreaInRgbOrder)
     std::vector<unsigned char> bmp = MakeBmp24(2, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255});
     dll.WriteFile("page.bmp", bmp.data(), bmp.size());
     DrvFeatures f;
-    OpenForPreview(dll, &f);
-    ASSERT_EQ(dll.StartScan(), 0);
+    ASSERT_NO_FATAL_FAILURE(StartPreview(dll, &f));
     GuardedLine line(1276);
     DrvImageBlock block = line.Block(424);
     auto pixel = [&line](int x) {
@@ -289,10 +286,8 @@ TEST(Contract, UnreadablePictureGivesTheChart)
     for (const char* ini : {"[Scanner]\nLinesPerSecond=0\nPicture=missing.bmp\n",
                             "[Scanner]\nLinesPerSecond=0\nPicture=telmor.ini\n"}) {
         TelmorDll dll(ini);
-        ASSERT_TRUE(dll.Loaded());
         DrvFeatures f;
-        OpenForPreview(dll, &f);
-        ASSERT_EQ(dll.StartScan(), 0);
+        ASSERT_NO_FATAL_FAILURE(StartPreview(dll, &f));
         GuardedLine line(1276);
         DrvImageBlock block = line.Block(424);
         EXPECT_EQ(dll.GetImage(&block), 0) << ini;
