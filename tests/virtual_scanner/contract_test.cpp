@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -255,6 +256,39 @@ TEST(Contract, BadSettingFallsBackToItsDefault)
     ASSERT_EQ(dll.GetInfoEx(&info), 0);
     EXPECT_EQ(info.lDllMinor, 10);
     dll.Close();
+}
+
+TEST(Contract, ShippedSettingsFileSaysWhatTheDefaultsAre)
+{
+    char szExe[MAX_PATH];
+    DWORD n = ::GetModuleFileNameA(nullptr, szExe, MAX_PATH);
+    std::string strIni = std::string(szExe, n);
+    strIni = strIni.substr(0, strIni.find_last_of("\\/") + 1) + "telmor.ini";
+    FILE* file = std::fopen(strIni.c_str(), "rb");
+    ASSERT_TRUE(file) << strIni;
+    std::string strShipped;
+    char buf[4096];
+    for (size_t nRead; (nRead = std::fread(buf, 1, sizeof(buf), file)) > 0;)
+        strShipped.append(buf, nRead);
+    std::fclose(file);
+
+    struct Report {
+        DrvFeatures f;
+        DrvInfoEx info;
+        int32_t nWarmup;
+    } reports[2];
+    const char* kInis[2] = {strShipped.c_str(), nullptr};
+    for (int i = 0; i < 2; ++i) {
+        TelmorDll dll(kInis[i]);
+        ASSERT_TRUE(dll.Loaded());
+        std::memset(&reports[i], 0, sizeof(reports[i]));
+        ASSERT_EQ(dll.Open(), 0);
+        ASSERT_EQ(dll.GetInfoEx(&reports[i].info), 0);
+        ASSERT_EQ(dll.GetFeatures(&reports[i].f), 0);
+        reports[i].nWarmup = dll.GetWarmupRemainTime();
+        dll.Close();
+    }
+    EXPECT_EQ(0, std::memcmp(&reports[0], &reports[1], sizeof(Report)));
 }
 
 TEST(Contract, PictureIsStretchedToTheAreaInRgbOrder)
