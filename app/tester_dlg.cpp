@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CTesterDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_EXIT, OnExit)
     ON_WM_DESTROY()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 void CTesterDlg::DoDataExchange(CDataExchange*) {}

@@ -10,6 +10,8 @@ public:
     ~CTesterDlg() override;
 
     void ShowSystemCheck();
+    void ShowWarmupTime();
+    void ShowElapsedTime();
 
     RECT m_rcPreview = {0, 0, 0, 0};
     CPreviewWnd m_wndPreview;
@@ -27,6 +29,7 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnExit();
     void OnDestroy();
+    void OnTimer(UINT nIDEvent);
 
     DECLARE_MESSAGE_MAP()
 };
