@@ -21,7 +21,9 @@ BEGIN_MESSAGE_MAP(CTesterDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_EXIT, OnExit)
     ON_WM_DESTROY()
+    ON_BN_CLICKED(IDC_SCAN, OnScan)
     ON_WM_TIMER()
+    ON_BN_CLICKED(IDC_PREVIEW, OnPreview)
 END_MESSAGE_MAP()
 
 void CTesterDlg::DoDataExchange(CDataExchange*) {}
@@ -108,7 +110,13 @@ void CTesterDlg::OnExit()
 {
     if (m_bScanning == 1) {
         // A request: the scan loop takes it from the queue, ends the scan and then closes.
+        m_bExitRequested = TRUE;
         PostMessage(WM_DESTROY, 0, 0);
+        return;
+    }
+    if (m_bInCommand) {
+        // Clicked while a command's wait box was being drawn: the command closes the tester when it ends.
+        m_bExitRequested = TRUE;
         return;
     }
     DestroyWindow();

@@ -20,8 +20,16 @@ void AfxThrowFileException(int cause, LONG lOsError)
     throw static_cast<CException*>(new CFileException(cause, lOsError));
 }
 
+namespace {
+size_t g_nAllocLimit = 0;
+}
+
+void AfxSetAllocLimit(size_t nBytes) { g_nAllocLimit = nBytes; }
+
 void* AfxAllocMemory(size_t nBytes)
 {
+    if (g_nAllocLimit && nBytes > g_nAllocLimit)
+        AfxThrowMemoryException();
     void* p = std::malloc(nBytes ? nBytes : 1);
     if (!p)
         AfxThrowMemoryException();

@@ -40,3 +40,5 @@ public:
 // instead of returning null. Blocks come from malloc and go back with AfxFreeMemory.
 void* AfxAllocMemory(size_t nBytes);
 void AfxFreeMemory(void* p);
+// For tests: blocks larger than nBytes fail as if memory had run out; 0 lifts the limit.
+void AfxSetAllocLimit(size_t nBytes);
