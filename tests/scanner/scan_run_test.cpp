@@ -298,15 +298,28 @@ TEST_F(ScanRun, ExitQueuedDuringTheWaitBoxClosesWithoutScanning)
     EXPECT_FALSE(::IsWindow(hDlg));
 }
 
-TEST_F(ScanRun, NoMemoryForThePreviewStillEndsTheRun)
+TEST_F(ScanRun, NoMemoryForTheLineStillEndsTheRun)
 {
-    AfxSetAllocLimit(64 * 1024); // the preview's 255 x 351 image needs about 270 KB
-    m_dlg.RunScan(SCAN_KIND_PREVIEW);
+    // 20 inches at 300 dpi need a line buffer of 18000 bytes, the preview about 270 KB.
+    FakeDriver::Get().m_features.fBedWidth = 20.0f;
+    FakeDriver::Get().m_features.nRight = 5999;
+    AfxSetAllocLimit(16 * 1024);
+    m_dlg.RunScan(SCAN_KIND_TEST);
     AfxSetAllocLimit(0);
     EXPECT_EQ(Compare(Then(kOpened, {{Call::Close}})), "");
     EXPECT_EQ(Field(IDC_SCAN_TEST), "Scan Test:Memory Error");
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(m_dlg.m_hWnd, IDC_SCAN)));
     EXPECT_FALSE(::KillTimer(m_dlg.m_hWnd, IDC_WARMUP_TIME));
+    EXPECT_FALSE(FakeDriver::Get().IsOpen());
+}
+
+TEST_F(ScanRun, NoMemoryForThePreviewScansWithoutOne)
+{
+    AfxSetAllocLimit(64 * 1024);
+    m_dlg.RunScan(SCAN_KIND_PREVIEW);
+    AfxSetAllocLimit(0);
+    EXPECT_EQ(FakeDriver::Get().Count(Call::GetImage), 583);
+    EXPECT_EQ(Field(IDC_SCAN_TEST), "Scan Test:OK!");
 }
 
 TEST_F(ScanRun, WideLinesGetABufferOfTheirOwn)
