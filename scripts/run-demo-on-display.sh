@@ -5,13 +5,18 @@ source "$(dirname "$0")/common.sh"
 demo="$1"
 
 prepare_wine_prefix
+wineserver -k >/dev/null 2>&1 || true  # a server left by an earlier run holds another display
 wineserver -p
 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 
 status=0
+# The tester as it opens, after a preview, and after the full test scan.
 wine "$demo/demo_driver.exe" "$demo/tester.exe" \
   print "screenshot:$demo/tester.bmp" \
+  click:preview idle "wait:scan_test=Scan Test:OK!" print "screenshot:$demo/preview.bmp" \
+  click:scan "wait:elapsed_time=00:03" "screenshot:$demo/scanning.bmp" idle "wait:scan_test=Scan Test:OK!" \
+  print "screenshot:$demo/scan.bmp" \
   click:exit exitcode:1 || status=$?
 
 for bmp in "$demo"/*.bmp; do

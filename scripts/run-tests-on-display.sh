@@ -4,6 +4,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 prepare_wine_prefix
+wineserver -k >/dev/null 2>&1 || true  # a server left by an earlier run holds another display
 wineserver -p
 # Start Wine's background services now, detached from any test's output: a service
 # started by a test would inherit its pipes and keep CTest waiting for their end.

@@ -3,7 +3,8 @@
 //
 //   demo_driver TESTER.EXE step...
 //     print                    every field of the dialog, one "name: text" line each
-//     click:scan|preview|exit  presses that button
+//     click:scan|preview|exit  presses that button once it can be pressed
+//     idle                     waits until a command started by a click has ended
 //     wait:FIELD=PREFIX        waits (up to 10 minutes) until the field's text starts with PREFIX
 //     screenshot:FILE.bmp      the whole screen as a bitmap file
 //     exitcode:N               waits for the tester's end and checks its exit code
@@ -87,9 +88,16 @@ int main(int argc, char** argv)
                 std::printf("  %-13s %s\n", (std::string(f.name) + ":").c_str(), OneLine(FieldText(hDlg, f.id)).c_str());
         } else if (step.rfind("click:", 0) == 0) {
             int id = FieldId(arg);
+            ui::WaitUntil([&] { return ui::IsControlEnabled(hDlg, id); }, 600000);
             std::printf("click %s\n", arg.c_str());
             ui::Click(hDlg, id);
             ::Sleep(300); // let the click land before the next step looks
+        } else if (step == "idle") {
+            // A short run may be over before its disabled buttons are seen.
+            ui::WaitUntil([&] { return !ui::IsControlEnabled(hDlg, IDC_SCAN); }, 3000);
+            bool bIdle = ui::WaitUntil([&] { return ui::IsControlEnabled(hDlg, IDC_SCAN); }, 600000);
+            std::printf("%s: the command has ended\n", bIdle ? "ok" : "FAIL");
+            bOk = bOk && bIdle;
         } else if (step.rfind("wait:", 0) == 0) {
             std::string name = arg.substr(0, arg.find('=')), prefix = arg.substr(arg.find('=') + 1);
             int id = FieldId(name);
