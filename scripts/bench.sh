@@ -7,10 +7,7 @@ source "$(dirname "$0")/common.sh"
 PACKAGES="$PACKAGES sane-utils"
 
 ensure_packages
-mkdir -p "$BUILD"
-testing=OFF
-grep -q '^BUILD_TESTING:BOOL=ON' "$BUILD/x86_64/CMakeCache.txt" 2>/dev/null && testing=ON
-build x86_64 "$testing"
+build_for_running
 
 bench="$BUILD/bench"
 rm -rf "$bench" && mkdir -p "$bench"
@@ -19,10 +16,7 @@ printf '[Scanner]\r\nWarmupSeconds=0\r\nLinesPerSecond=0\r\n' > "$bench/telmor.i
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   source "'"$ROOT"'/scripts/common.sh"
-  prepare_wine_prefix
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -p
-  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  start_wineserver
   wine "'"$bench"'/scan_bench.exe"
   wineserver -k' | tee "$bench/tester.txt"
 

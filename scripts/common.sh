@@ -55,3 +55,21 @@ prepare_wine_prefix() {
     touch "$WINEPREFIX/.prepared"
   fi
 }
+
+# Builds the 64-bit programs for running, keeping whatever the test command configured.
+build_for_running() {
+  mkdir -p "$BUILD"
+  local testing=OFF
+  grep -q '^BUILD_TESTING:BOOL=ON' "$BUILD/x86_64/CMakeCache.txt" 2>/dev/null && testing=ON
+  build x86_64 "$testing"
+}
+
+# One persistent wineserver for a session on a display, with Wine's background
+# services started now, detached from any program's output: a service started by a
+# test would inherit its pipes and keep CTest waiting for their end.
+start_wineserver() {
+  prepare_wine_prefix
+  wineserver -k >/dev/null 2>&1 || true # a server left by an earlier run holds another display
+  wineserver -p
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}

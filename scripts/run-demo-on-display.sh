@@ -4,10 +4,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 demo="$1"
 
-prepare_wine_prefix
-wineserver -k >/dev/null 2>&1 || true  # a server left by an earlier run holds another display
-wineserver -p
-wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+start_wineserver
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 
 status=0

@@ -20,11 +20,7 @@ done
 [ -n "${DISPLAY:-}" ] || headless=1
 
 ensure_packages
-mkdir -p "$BUILD"
-# Keep whatever the test command configured; the run needs no tests.
-testing=OFF
-grep -q '^BUILD_TESTING:BOOL=ON' "$BUILD/x86_64/CMakeCache.txt" 2>/dev/null && testing=ON
-build x86_64 "$testing"
+build_for_running
 
 # The tester runs from a folder of its own, with the chosen scanner settings beside the library.
 demo="$BUILD/demo"
