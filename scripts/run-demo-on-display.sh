@@ -8,13 +8,18 @@ start_wineserver
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 
 status=0
-# The tester as it opens, after a preview, and after the full test scan.
-wine "$demo/demo_driver.exe" "$demo/tester.exe" \
-  print "screenshot:$demo/tester.bmp" \
-  click:preview idle "wait:scan_test=Scan Test:OK!" print "screenshot:$demo/preview.bmp" \
-  click:scan "wait:elapsed_time=00:03" "screenshot:$demo/scanning.bmp" idle "wait:scan_test=Scan Test:OK!" \
-  print "screenshot:$demo/scan.bmp" \
-  click:exit exitcode:1 || status=$?
+# The tester as it opens, after a preview, during and after the full test scan.
+if [ "${2:-strict}" = strict ]; then
+  steps=(print "screenshot:$demo/tester.bmp"
+    click:preview idle "wait:scan_test=Scan Test:OK!" print "screenshot:$demo/preview.bmp"
+    click:scan "wait:elapsed_time=00:03" "screenshot:$demo/scanning.bmp" idle "wait:scan_test=Scan Test:OK!"
+    print "screenshot:$demo/scan.bmp")
+else
+  steps=(print "screenshot:$demo/tester.bmp"
+    click:preview idle print "screenshot:$demo/preview.bmp"
+    click:scan idle print "screenshot:$demo/scan.bmp")
+fi
+wine "$demo/demo_driver.exe" "$demo/tester.exe" "${steps[@]}" click:exit exitcode:1 || status=$?
 
 for bmp in "$demo"/*.bmp; do
   [ -e "$bmp" ] || continue
