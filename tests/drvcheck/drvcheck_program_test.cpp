@@ -39,6 +39,18 @@ TEST(DrvcheckProgram, FailsAFaultyLibraryWithWhatWasSeen)
     EXPECT_EQ(LastLine(run.strOutput), "15 passed, 1 failed, 1 skipped");
 }
 
+TEST(DrvcheckProgram, EndsTheReportWhenTheLibraryCrashes)
+{
+    ::SetEnvironmentVariableA("FAULTY_TELMOR_FAULT", "crash");
+    ConsoleRun run = RunDrvcheck("\"" + ui::OwnFolder() + "faulty\\telmor.dll\"");
+    ::SetEnvironmentVariableA("FAULTY_TELMOR_FAULT", nullptr);
+    EXPECT_EQ(run.dwExitCode, 1u);
+    EXPECT_NE(run.strOutput.find("PASS image before start"), std::string::npos) << run.strOutput;
+    EXPECT_NE(run.strOutput.find("FAIL crash: exception 0xC0000005 during DrvGetImage"), std::string::npos)
+        << run.strOutput;
+    EXPECT_EQ(LastLine(run.strOutput), "10 passed, 1 failed, 1 skipped");
+}
+
 TEST(DrvcheckProgram, FailsALibraryThatCannotBeLoaded)
 {
     ui::ScratchFolder folder;

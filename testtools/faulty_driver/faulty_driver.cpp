@@ -107,6 +107,8 @@ int32_t DrvGetImage(DrvImageBlock* pBlock)
         return 1;
     if (g_nLinesDelivered > g_set.nBottom - g_set.nTop)
         return 2;
+    if (Fault("crash"))
+        *(volatile int*)nullptr = 0;
     WriteLine(pBlock, g_nLinesDelivered++);
     if (Fault("line-overrun"))
         Overrun(pBlock->pLineBuffer, pBlock->nBytesPerLine, 4);
