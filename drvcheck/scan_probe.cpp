@@ -10,6 +10,9 @@
 #include <cstring>
 
 namespace {
+// Far beyond any bed at any resolution a scanner offers; a larger line is a bad record.
+const int64_t kMaxBytesPerLine = 64 * 1024 * 1024;
+
 double NowMs()
 {
     static LARGE_INTEGER s_frequency = [] {
@@ -81,6 +84,10 @@ void ScanArea(WatchedDriver& driver, DrvFeatures* pFeatures, int64_t nStopAfter,
     fig.nLinesWanted = (int64_t)pFeatures->nBottom - pFeatures->nTop + 1;
     if (nStopAfter > 0 && nStopAfter < fig.nLinesWanted)
         fig.nLinesWanted = nStopAfter;
+    if (fig.nBytesPerLine <= 0 || fig.nBytesPerLine > kMaxBytesPerLine) {
+        pOutcome->strProblem = "a line of " + std::to_string(fig.nBytesPerLine) + " bytes cannot be scanned";
+        return;
+    }
     driver.PrepareLines((int32_t)fig.nBytesPerLine, pFeatures->nRight);
     int32_t nResult = driver.SetParameter(pFeatures);
     if (nResult != 0) {
