@@ -1,7 +1,7 @@
 // Contract checks. Each opens and closes the library itself, so each can run alone.
 #include "contract_checks.h"
 
-#include "scan_geometry.h"
+#include "scan_setup.h"
 
 #include <cstring>
 
@@ -18,7 +18,7 @@ std::string OpenForPreview(WatchedDriver& driver, DrvFeatures* pFeatures)
     std::memset(pFeatures, 0, sizeof(*pFeatures));
     driver.GetFeatures(pFeatures);
     driver.GetFeatures(pFeatures);
-    SetPreviewSettings(pFeatures);
+    SetUpScan(SCAN_KIND_PREVIEW, 0, *pFeatures);
     int64_t nBytesPerLine = BytesPerLine(pFeatures->nLeft, pFeatures->nRight);
     driver.PrepareLines(nBytesPerLine > 0 && nBytesPerLine < INT32_MAX ? (int32_t)nBytesPerLine : 4, pFeatures->nRight);
     return std::string();

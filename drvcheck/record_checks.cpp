@@ -2,7 +2,7 @@
 #include "record_checks.h"
 
 #include "port_modes.h"
-#include "scan_geometry.h"
+#include "scan_setup.h"
 
 #include <cmath>
 #include <cstdio>
@@ -163,8 +163,8 @@ CheckResult CheckScanSettings(const DrvFeatures& f)
         return Failed(kName, strSettings + ": the resolutions must be positive");
     if (!PlausibleInches(f.fBedWidth) || !PlausibleInches(f.fBedHeight))
         return Skipped(kName, "the bed size is not plausible");
-    int64_t nWidth = BedPixels(f.fBedWidth, f.nXResolution);
-    int64_t nHeight = BedPixels(f.fBedHeight, f.nYResolution);
+    int64_t nWidth = BedPixels(f.nXResolution, f.fBedWidth);
+    int64_t nHeight = BedPixels(f.nYResolution, f.fBedHeight);
     if (f.nLeft < 0 || f.nTop < 0 || f.nLeft > f.nRight || f.nTop > f.nBottom || f.nRight >= nWidth ||
         f.nBottom >= nHeight)
         return Failed(kName, strSettings + ": not inside the bed of " + std::to_string(nWidth) + " x " +

@@ -16,18 +16,18 @@ CheckResult ScanResult(const char* pszName, const ScanOutcome& outcome)
 
 CheckResult CheckPreviewScan(WatchedDriver& driver)
 {
-    return ScanResult("preview scan", ProbeScan(driver, ScanSetup::Preview));
+    return ScanResult("preview scan", ProbeScan(driver, ProbeKind::Preview));
 }
 
-CheckResult CheckFullScan(WatchedDriver& driver) { return ScanResult("full scan", ProbeScan(driver, ScanSetup::Full)); }
+CheckResult CheckFullScan(WatchedDriver& driver) { return ScanResult("full scan", ProbeScan(driver, ProbeKind::Full)); }
 
 CheckResult CheckEarlyStop(WatchedDriver& driver)
 {
     const char kName[] = "early stop";
-    ScanOutcome stopped = ProbeScan(driver, ScanSetup::Preview, kLinesBeforeEsc);
+    ScanOutcome stopped = ProbeScan(driver, ProbeKind::Preview, kLinesBeforeEsc);
     if (!stopped.bOk)
         return Failed(kName, "the scan stopped early: " + stopped.strProblem);
-    ScanOutcome next = ProbeScan(driver, ScanSetup::Preview);
+    ScanOutcome next = ProbeScan(driver, ProbeKind::Preview);
     if (!next.bOk)
         return Failed(kName, "the scan after it: " + next.strProblem);
     return Passed(kName, "stopped after " + std::to_string(stopped.figures.nLinesGot) + " lines; the next scan got " +

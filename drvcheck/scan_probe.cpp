@@ -2,7 +2,7 @@
 // library that passes here meets nothing new in the tester.
 #include "scan_probe.h"
 
-#include "scan_geometry.h"
+#include "scan_setup.h"
 
 #include <windows.h>
 
@@ -118,7 +118,7 @@ void ScanArea(WatchedDriver& driver, DrvFeatures* pFeatures, int64_t nStopAfter,
 }
 } // namespace
 
-ScanOutcome ProbeScan(WatchedDriver& driver, ScanSetup setup, int64_t nStopAfter)
+ScanOutcome ProbeScan(WatchedDriver& driver, ProbeKind kind, int64_t nStopAfter)
 {
     ScanOutcome outcome;
     int32_t nResult = driver.Open();
@@ -139,10 +139,10 @@ ScanOutcome ProbeScan(WatchedDriver& driver, ScanSetup setup, int64_t nStopAfter
     else if (nResult != 0)
         outcome.strProblem = Returned("DrvGetFeatures", nResult) + " on the second read";
     else {
-        if (setup == ScanSetup::Preview)
-            SetPreviewSettings(&features);
+        if (kind == ProbeKind::Preview)
+            SetUpScan(SCAN_KIND_PREVIEW, 0, features);
         else
-            SetFullScanSettings(&features);
+            SetUpScan(SCAN_KIND_TEST, 0, features);
         ScanArea(driver, &features, nStopAfter, &outcome);
     }
     driver.Close();

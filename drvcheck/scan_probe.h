@@ -5,7 +5,7 @@
 
 #include <string>
 
-enum class ScanSetup { Preview, Full };
+enum class ProbeKind { Preview, Full };
 
 struct ScanFigures {
     int64_t nLinesWanted = 0; // the area's lines, or fewer for an early stop
@@ -24,7 +24,7 @@ struct ScanOutcome {
 
 // Opens, reads the features twice, sets the scan up, starts it, fetches the area's
 // lines (or nStopAfter of them, when above 0), stops, homes and closes.
-ScanOutcome ProbeScan(WatchedDriver& driver, ScanSetup setup, int64_t nStopAfter = 0);
+ScanOutcome ProbeScan(WatchedDriver& driver, ProbeKind kind, int64_t nStopAfter = 0);
 
 // "584 lines of 1276 bytes, first after 0.3 ms, 20000 lines/s, longest gap 1.2 ms".
 std::string DescribeFigures(const ScanFigures& figures);
