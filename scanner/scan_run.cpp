@@ -161,18 +161,15 @@ BOOL CTesterDlg::ScanImage(ScanKind kind, int32_t nStatus, DrvFeatures& features
                     DrvStopScan();
                     DrvHomeCarriage(1);
                     DrvClose();
-                    if (msg.message == WM_DESTROY) {
-                        // Exit during the scan: close as Exit does when idle.
-                        if (hPort != HFILE_ERROR)
-                            ::_lclose(hPort);
-                        DestroyWindow();
-                        return FALSE;
-                    }
                 }
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
+                if (msg.message == WM_DESTROY) {
+                    DestroyWindow(); // Exit during the scan: close as Exit does when idle
+                } else {
+                    ::TranslateMessage(&msg);
+                    ::DispatchMessageA(&msg);
+                }
                 if (!m_hWnd) {
-                    // Destroyed by what was dispatched: nothing left to report into.
+                    // The dialog is gone: nothing left to report into.
                     if (m_bScanning) {
                         m_bScanning = FALSE;
                         DrvStopScan();
